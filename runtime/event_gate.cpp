@@ -1,0 +1,13 @@
+#include "runtime/event_gate.h"
+
+namespace {
+bool gateOpen = false;
+}  // namespace
+
+void OpenEventGate() { gateOpen = true; }
+void CloseEventGate() { gateOpen = false; }
+bool EventGateIsOpen() { return gateOpen; }
+
+void RaiseEvent(EventHandler handler) {
+  if (gateOpen && handler != nullptr) handler();
+}
