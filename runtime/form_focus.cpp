@@ -23,11 +23,7 @@ void MoveFocusInTabCycle(FormInstance& form, bool backwards) {
   FocusEditBox(form, NextInTabCycle(form, FocusedEditBox(form), backwards));
 }
 
-void RememberFocus(FormInstance& form) {
-  const HWND focus = GetFocus();
-  // A minimized window has no focus to remember; keep what it had before.
-  if (focus != nullptr && IsChild(form.window, focus)) form.focusToRestore = focus;
-}
+void RememberFocus(FormInstance& form, HWND component) { form.focusToRestore = component; }
 
 void RestoreFocus(FormInstance& form) {
   if (form.focusToRestore != nullptr) {

@@ -5,9 +5,10 @@
 // Focus to the next (or previous) edit box of the Tab cycle, counted from the focused one.
 void MoveFocusInTabCycle(FormInstance& form, bool backwards);
 
-// On deactivation: the component that has the focus, to get it back later.
-void RememberFocus(FormInstance& form);
+// Each time a component gets the focus, so that it can get it back later.
+void RememberFocus(FormInstance& form, HWND component);
 
-// On activation: the remembered component, or the first of the Tab cycle if none has had the
-// focus yet.
+// When the window itself gets the focus, as it does when it is activated or restored: the
+// focus goes on to the remembered component, or to the first of the Tab cycle if none has had
+// it yet.
 void RestoreFocus(FormInstance& form);

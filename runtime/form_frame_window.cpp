@@ -22,13 +22,17 @@ LRESULT OnNcCreate(HWND window, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcA(window, WM_NCCREATE, wParam, lParam);
 }
 
-LRESULT OnActivate(FormInstance& form, WPARAM wParam) {
-  const bool minimized = HIWORD(wParam) != 0;
-  if (LOWORD(wParam) == WA_INACTIVE) {
-    RememberFocus(form);
-  } else if (!minimized) {
-    RestoreFocus(form);
-  }
+// Activation gives the window itself the focus (DefWindowProc), and so does restoring it from
+// the taskbar: it passes the focus on to its component.
+LRESULT OnSetFocus(FormInstance& form) {
+  RestoreFocus(form);
+  return 0;
+}
+
+// Minimizing need not deactivate the window, so the focused component is remembered as it
+// gets the focus rather than when the window loses it.
+LRESULT OnCommand(FormInstance& form, WPARAM wParam, LPARAM lParam) {
+  if (HIWORD(wParam) == EN_SETFOCUS) RememberFocus(form, reinterpret_cast<HWND>(lParam));
   return 0;
 }
 
@@ -64,8 +68,10 @@ LRESULT CALLBACK FrameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
   switch (message) {
     case WM_NCCREATE:
       return OnNcCreate(window, wParam, lParam);
-    case WM_ACTIVATE:
-      return OnActivate(FormOf(window), wParam);
+    case WM_SETFOCUS:
+      return OnSetFocus(FormOf(window));
+    case WM_COMMAND:
+      return OnCommand(FormOf(window), wParam, lParam);
     case WM_CTLCOLOREDIT:
       return OnCtlColorEdit(wParam);
     case WM_TIMER:

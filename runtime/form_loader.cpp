@@ -85,6 +85,6 @@ void LoadMainWindow() {
   ProcessPendingMessages();
   OpenEventGate();
   RaiseEvent(form.onCreated);
-  // Activation puts the focus on the first box of the Tab cycle (WM_ACTIVATE).
+  // Activation gives the window the focus, which it hands on to the first box of the Tab cycle.
   ShowWindow(form.window, SW_SHOWNORMAL);
 }
