@@ -19,7 +19,7 @@ void FocusEditBox(const FormInstance& form, ComponentIndex box) {
 
 }  // namespace
 
-void MoveFocusInTabCycle(FormInstance& form, bool backwards) {
+void MoveFocusInTabCycle(const FormInstance& form, bool backwards) {
   FocusEditBox(form, NextInTabCycle(form, FocusedEditBox(form), backwards));
 }
 

@@ -3,7 +3,7 @@
 #include "runtime/form_instance.h"
 
 // Focus to the next (or previous) edit box of the Tab cycle, counted from the focused one.
-void MoveFocusInTabCycle(FormInstance& form, bool backwards);
+void MoveFocusInTabCycle(const FormInstance& form, bool backwards);
 
 // Each time a component gets the focus, so that it can get it back later.
 void RememberFocus(FormInstance& form, HWND component);

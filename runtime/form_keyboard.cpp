@@ -16,7 +16,7 @@ bool KeyBelongsToForm(const FormInstance& form, HWND target) {
 
 }  // namespace
 
-bool HandleFormKey(FormInstance& form, const MSG& message) {
+bool HandleFormKey(const FormInstance& form, const MSG& message) {
   // Alt turns every key into WM_SYSKEYDOWN, and with Alt the window lets every key pass.
   if (message.message != WM_KEYDOWN || !KeyBelongsToForm(form, message.hwnd)) return false;
   switch (ClassifyKey(static_cast<unsigned>(message.wParam), IsPressed(VK_SHIFT), IsPressed(VK_CONTROL),

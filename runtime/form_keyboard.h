@@ -6,4 +6,4 @@
 
 // Tab, Shift+Tab and Esc for the form's window, looked at before the focused edit box sees
 // the key. True when the key was the window's and must go no further.
-bool HandleFormKey(FormInstance& form, const MSG& message);
+bool HandleFormKey(const FormInstance& form, const MSG& message);
