@@ -60,6 +60,11 @@ int WINAPI SimulatedGetWindowTextA(HWND handle, LPSTR buffer, int capacity) {
     case TitleWrite::FillWithoutNul:
       std::memset(buffer, 'X', static_cast<std::size_t>(capacity));
       return capacity;
+    case TitleWrite::RawBytes: {
+      const std::size_t count = std::min(window->title.size(), static_cast<std::size_t>(capacity));
+      std::memcpy(buffer, window->title.data(), count);
+      return static_cast<int>(count);
+    }
   }
   return 0;
 }
@@ -97,6 +102,16 @@ HWND Desktop::Add(Window window) {
   }
   windows.push_back(std::move(window));
   return windows.back().handle;
+}
+
+void Desktop::ForgetRecordings() {
+  calls.clear();
+  lookUps.clear();
+  timerCalls.clear();
+  textWrites.clear();
+  messageBoxes.clear();
+  cbSizesSeen.clear();
+  capacitiesSeen.clear();
 }
 
 HWND Desktop::AddTitled(const std::string& title, RECT rect) {

@@ -19,6 +19,7 @@ enum class TitleWrite {
   Whole,           // the title, cut to the capacity, then a NUL, as the real function does
   Nothing,         // leaves the buffer untouched
   FillWithoutNul,  // fills the whole capacity with 'X' and writes no NUL
+  RawBytes,        // the title's bytes as they are, NULs included, cut to the capacity, no NUL added
 };
 
 struct Window {
@@ -65,6 +66,9 @@ struct Desktop {
   std::vector<UINT> cbSizesSeen;     // WINDOWINFO.cbSize of each GetWindowInfo call
   std::vector<int> capacitiesSeen;   // the capacity of each GetWindowTextA call
   std::function<void()> beforeGetWindowInfo;
+
+  // Empties the recordings above, so that a long run does not grow them.
+  void ForgetRecordings();
 
   HWND Add(Window window);  // at the bottom of the z-order
   HWND AddTitled(const std::string& title, RECT rect = RECT{});
