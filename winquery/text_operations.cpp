@@ -28,9 +28,13 @@ long long FindText(const Text& haystack, const Text& needle) {
   if (n == 0) return length != 0 ? 1 : -1;
 
   const unsigned char* bytes = reinterpret_cast<const unsigned char*>(haystack.Bytes());
+  const unsigned char first = static_cast<unsigned char>(needle.Bytes()[0]);
   std::size_t position = 0;
   while (length - position >= n) {
-    if (std::memcmp(bytes + position, needle.Bytes(), n) == 0) return static_cast<long long>(position) + 1;
+    // The first byte rules out most places before a full comparison is paid for.
+    if (bytes[position] == first && std::memcmp(bytes + position, needle.Bytes(), n) == 0) {
+      return static_cast<long long>(position) + 1;
+    }
     if (IsLeadByte(bytes[position])) {
       if (position + 1 == length) return -1;  // a lead byte with nothing after it
       position += 2;

@@ -31,14 +31,6 @@ const EventBinding kLoggingBindings[] = {
     {kPeriodicHandlerName, &LogTick},
 };
 
-INPUT KeyInput(WORD virtualKey, bool release) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = virtualKey;
-  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
 }  // namespace
 
 bool ProcessUntil(const std::function<bool()>& condition, DWORD milliseconds) {
@@ -56,16 +48,6 @@ bool ProcessUntil(const std::function<bool()>& condition, DWORD milliseconds) {
 
 void ProcessFor(DWORD milliseconds) {
   ProcessUntil([] { return false; }, milliseconds);
-}
-
-void PressKey(WORD virtualKey, bool withShift) {
-  INPUT inputs[4];
-  UINT count = 0;
-  if (withShift) inputs[count++] = KeyInput(VK_SHIFT, false);
-  inputs[count++] = KeyInput(virtualKey, false);
-  inputs[count++] = KeyInput(virtualKey, true);
-  if (withShift) inputs[count++] = KeyInput(VK_SHIFT, true);
-  ASSERT_EQ(SendInput(count, inputs, sizeof(INPUT)), count);
 }
 
 void ForgetQuitMessage() {

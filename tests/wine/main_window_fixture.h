@@ -7,6 +7,7 @@
 
 #include "runtime/form_instance.h"
 #include "ui/main_form.h"
+#include "user_input.h"
 
 // What the bound handlers saw, for the tests to read.
 struct HandlerLog {
@@ -22,9 +23,6 @@ extern HandlerLog handlerLog;
 // deadline passes; returns the condition.
 bool ProcessUntil(const std::function<bool()>& condition, DWORD milliseconds = 3000);
 void ProcessFor(DWORD milliseconds);
-
-// A key pressed and released through the real input path, with Shift held if asked.
-void PressKey(WORD virtualKey, bool withShift = false);
 
 // Leaves no quit message behind for the next test once the window has been closed.
 void ForgetQuitMessage();

@@ -18,14 +18,14 @@ TEST_F(MainWindowTest, TabAndShiftTabWalkTheEditBoxesRoundAndNeverALabel) {
   };
   ASSERT_TRUE(FocusSettlesOn(编辑框1));
   for (const auto& step : kSteps) {
-    PressKey(VK_TAB, step.shift);
+    step.shift ? PressChord({VK_SHIFT, VK_TAB}) : PressChord({VK_TAB});
     EXPECT_TRUE(FocusSettlesOn(step.focus)) << (step.shift ? "Shift+Tab to " : "Tab to ") << step.focus;
   }
 }
 
 TEST_F(MainWindowTest, OtherKeysReachTheFocusedEditBox) {
   ASSERT_TRUE(FocusSettlesOn(编辑框1));
-  for (WORD key : {WORD('A'), WORD(VK_RETURN), WORD(VK_F1), WORD('B')}) PressKey(key);
+  for (WORD key : {WORD('A'), WORD(VK_RETURN), WORD(VK_F1), WORD('B')}) PressChord({key});
   char text[16] = {};
   EXPECT_TRUE(ProcessUntil([&] {
     GetWindowTextA(Control(编辑框1), text, sizeof text);
@@ -36,9 +36,9 @@ TEST_F(MainWindowTest, OtherKeysReachTheFocusedEditBox) {
 
 TEST_F(MainWindowTest, ShiftEscLeavesTheWindowOpen) {
   ASSERT_TRUE(FocusSettlesOn(编辑框1));
-  PressKey(VK_ESCAPE, true);
+  PressChord({VK_SHIFT, VK_ESCAPE});
   // The Tab behind it proves that the Shift+Esc has been handled.
-  PressKey(VK_TAB);
+  PressChord({VK_TAB});
   EXPECT_TRUE(FocusSettlesOn(编辑框2));
   EXPECT_TRUE(IsWindow(window_));
 }
@@ -52,9 +52,9 @@ void CALLBACK StopWaiting(HWND, UINT, UINT_PTR, DWORD) {
 
 TEST_F(MainWindowTest, EscInAnyEditBoxClosesTheWindowAndEndsTheMessageLoop) {
   ASSERT_TRUE(FocusSettlesOn(编辑框1));
-  PressKey(VK_TAB);
+  PressChord({VK_TAB});
   ASSERT_TRUE(FocusSettlesOn(编辑框2));
-  PressKey(VK_ESCAPE);
+  PressChord({VK_ESCAPE});
   watchdogFired = false;
   const UINT_PTR watchdog = SetTimer(nullptr, 0, 5000, StopWaiting);
   RunMessageLoop();
@@ -65,8 +65,8 @@ TEST_F(MainWindowTest, EscInAnyEditBoxClosesTheWindowAndEndsTheMessageLoop) {
 
 TEST_F(MainWindowTest, FocusComesBackToTheBoxThatHadItAfterAnotherWindowWasActive) {
   ASSERT_TRUE(FocusSettlesOn(编辑框1));
-  PressKey(VK_TAB);
-  PressKey(VK_TAB);
+  PressChord({VK_TAB});
+  PressChord({VK_TAB});
   ASSERT_TRUE(FocusSettlesOn(编辑框3));
   {
     TestWindow other("other window", 10, 10, 200, 100);
@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, FocusComesBackToTheBoxThatHadItAfterAnotherWindowWasActiv
 
 TEST_F(MainWindowTest, FocusComesBackAfterMinimizeAndRestore) {
   ASSERT_TRUE(FocusSettlesOn(编辑框1));
-  PressKey(VK_TAB, true);
+  PressChord({VK_SHIFT, VK_TAB});
   ASSERT_TRUE(FocusSettlesOn(编辑框5));
   ShowWindow(window_, SW_MINIMIZE);
   ASSERT_TRUE(ProcessUntil([this] { return IsIconic(window_) != FALSE; }));
