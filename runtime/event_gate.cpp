@@ -6,7 +6,6 @@ bool gateOpen = false;
 
 void OpenEventGate() { gateOpen = true; }
 void CloseEventGate() { gateOpen = false; }
-bool EventGateIsOpen() { return gateOpen; }
 
 void RaiseEvent(EventHandler handler) {
   if (gateOpen && handler != nullptr) handler();

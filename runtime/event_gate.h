@@ -8,7 +8,6 @@ using EventHandler = void (*)();
 // an event raised then is dropped, not queued.
 void OpenEventGate();
 void CloseEventGate();
-bool EventGateIsOpen();
 
 // Runs the handler to completion if the gate is open; a null handler is an unbound event.
 void RaiseEvent(EventHandler handler);

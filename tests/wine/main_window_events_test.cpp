@@ -53,7 +53,9 @@ TEST_F(MainWindowTest, ClosingTheWindowStopsTheTimerAndPostsQuitWithZero) {
   SendMessageA(window_, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(window_));
   EXPECT_FALSE(MainForm().components[时钟1].timer.running);
-  EXPECT_FALSE(EventGateIsOpen());
+  const int ticksBefore = handlerLog.tickCount;
+  RaiseEvent(MainForm().components[时钟1].timer.onTick);  // a closed program runs no more events
+  EXPECT_EQ(handlerLog.tickCount, ticksBefore);
   MSG quit;
   ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(quit.wParam, 0u);
